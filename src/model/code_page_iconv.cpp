@@ -1,0 +1,100 @@
+// Code-page conversion for systems other than Windows, through the C library's iconv.
+#include <iconv.h>
+
+#include <cerrno>
+#include <string>
+
+#include "model/code_page.h"
+#include "model/utf8.h"
+
+namespace qx {
+namespace {
+
+class IconvHandle {
+public:
+    IconvHandle(const std::string& to, const std::string& from)
+        : handle_(iconv_open(to.c_str(), from.c_str())) {}
+    ~IconvHandle() {
+        if (valid()) iconv_close(handle_);
+    }
+    IconvHandle(const IconvHandle&) = delete;
+    IconvHandle& operator=(const IconvHandle&) = delete;
+
+    bool valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
+    iconv_t get() const { return handle_; }
+
+private:
+    iconv_t handle_;
+};
+
+std::string iconvName(unsigned codePage) { return "CP" + std::to_string(codePage); }
+
+struct Conversion {
+    std::string output;
+    std::size_t failedAt = std::string::npos;  // input offset where conversion stopped
+};
+
+// Runs the whole input through iconv; stops at the first input it cannot convert.
+Conversion convert(IconvHandle& cd, std::string_view input) {
+    Conversion result;
+    result.output.resize(input.size() * 4 + 16);
+    char* in = const_cast<char*>(input.data());
+    std::size_t inLeft = input.size();
+    std::size_t produced = 0;
+    while (inLeft > 0) {
+        char* out = result.output.data() + produced;
+        std::size_t outLeft = result.output.size() - produced;
+        const std::size_t rc = iconv(cd.get(), &in, &inLeft, &out, &outLeft);
+        produced = result.output.size() - outLeft;
+        if (rc != static_cast<std::size_t>(-1)) break;
+        if (errno == E2BIG) {
+            result.output.resize(result.output.size() * 2);
+            continue;
+        }
+        result.failedAt = input.size() - inLeft;
+        break;
+    }
+    if (result.failedAt == std::string::npos) {
+        // Flush any shift state (stateful code pages such as 1258's combining marks).
+        char* out = result.output.data() + produced;
+        std::size_t outLeft = result.output.size() - produced;
+        iconv(cd.get(), nullptr, nullptr, &out, &outLeft);
+        produced = result.output.size() - outLeft;
+    }
+    result.output.resize(produced);
+    return result;
+}
+
+Error unknownCodePage(unsigned codePage) {
+    return Error{"code page " + std::to_string(codePage) + " is not available on this system"};
+}
+
+}  // namespace
+
+Result<std::string> toCodePage(std::string_view utf8, unsigned codePage) {
+    if (!isValidUtf8(utf8)) return Error{"the text is not valid UTF-8"};
+    IconvHandle cd(iconvName(codePage), "UTF-8");
+    if (!cd.valid()) return unknownCodePage(codePage);
+    Conversion conversion = convert(cd, utf8);
+    if (conversion.failedAt != std::string::npos) {
+        std::size_t pos = conversion.failedAt;
+        const std::size_t start = pos;
+        const char32_t c = decodeUtf8(utf8, pos).value_or(U'\uFFFD');
+        return Error{"the character \"" + std::string(utf8.substr(start, pos - start)) + "\" (" +
+                     codePointName(c) + ") is not in code page " + std::to_string(codePage)};
+    }
+    return std::move(conversion.output);
+}
+
+Result<std::string> fromCodePage(std::string_view bytes, unsigned codePage) {
+    IconvHandle cd("UTF-8", iconvName(codePage));
+    if (!cd.valid()) return unknownCodePage(codePage);
+    Conversion conversion = convert(cd, bytes);
+    if (conversion.failedAt != std::string::npos) {
+        return Error{"byte " + std::to_string(conversion.failedAt + 1) +
+                     " is not a character of code page " + std::to_string(codePage)};
+    }
+    return std::move(conversion.output);
+}
+
+}  // namespace qx
