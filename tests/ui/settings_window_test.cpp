@@ -94,8 +94,12 @@ void expectPresetApplied(const WindowModel& window, const OperatorPreset& preset
     EXPECT_EQ(window.text("Text4"), preset.url);
     EXPECT_EQ(window.text("Text5"), preset.ip);
     EXPECT_EQ(window.text("Text6"), preset.port);
-    if (preset.account) EXPECT_EQ(window.text("Text3"), *preset.account);
-    if (preset.password) EXPECT_EQ(window.text("Text2"), *preset.password);
+    if (preset.account) {
+        EXPECT_EQ(window.text("Text3"), *preset.account);
+    }
+    if (preset.password) {
+        EXPECT_EQ(window.text("Text2"), *preset.password);
+    }
 }
 
 struct CascadeCase {
