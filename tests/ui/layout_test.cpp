@@ -60,8 +60,8 @@ TEST(WindowLayouts, TabIndexesNumberTheControlsFromZero) {
     }
 }
 
-// Every control lies inside its container, except the link label: the spec gives it 3015 twips of
-// width in a frame 3000 twips wide, one pixel more. The list pins that exception and catches any other.
+// Every control lies inside its container, except the link label: it is 3015 twips
+// wide in a frame 3000 twips wide, one pixel more. The list pins that exception and catches any other.
 TEST(WindowLayouts, EveryControlFitsInsideItsContainerButTheLink) {
     std::vector<std::string> overflowing;
     for (const WindowLayout* window : bothWindows()) {
@@ -85,7 +85,7 @@ TEST(WindowLayouts, EveryControlFitsInsideItsContainerButTheLink) {
     EXPECT_EQ(overflowing, std::vector<std::string>{"Form1.Label5"});
 }
 
-// The state of the controls that the setting modes change (Part 3.1); everything else as the layout has it.
+// The state of the controls that the setting modes change; everything else as the layout has it.
 struct ModeState {
     std::set<std::string_view> shown;
     std::set<std::string_view> hidden;
@@ -113,7 +113,7 @@ std::vector<std::string_view> tabOrder(const WindowLayout& window, const ModeSta
     return names;
 }
 
-TEST(SettingsWindowLayout, TabOrderInAutoModeIsTheSpecsAndStartsAtExit) {
+TEST(SettingsWindowLayout, TabOrderInAutoModeStartsAtExit) {
     std::vector<std::string_view> expected{"Command3", "Command2", "Text12", "Text13", "Text14", "Text15",
                                            "Text16",   "Text7",    "Text8",  "Text9",  "Text10", "Text11",
                                            "Combo3",   "Combo4",   "Combo2", "Text17", "Command4", "Text21",
@@ -121,7 +121,7 @@ TEST(SettingsWindowLayout, TabOrderInAutoModeIsTheSpecsAndStartsAtExit) {
     EXPECT_EQ(tabOrder(settingsWindowLayout(), kAuto), expected);
 }
 
-// The spec names only the four fields that join; "Country" and "Operators" leave, being disabled in Manual.
+// The four MMS fields join; "Country" and "Operators" leave, being disabled in Manual.
 TEST(SettingsWindowLayout, InManualModeApnPortUrlAndIpJoinTheTabOrderAtTheirIndexes) {
     std::vector<std::string_view> expected{"Command3", "Command2", "Text12", "Text13", "Text14", "Text15",
                                            "Text16",   "Text7",    "Text8",  "Text9",  "Text10", "Text11",

@@ -4,11 +4,11 @@
 
 namespace qx {
 
-// The settings window Form5, as Part 3.2 of the spec gives it. The controls are in the spec's order,
-// each frame before the controls it holds; Combo3's items are the catalogue's own country list.
+// The settings window Form5. The controls are in creation order, each frame before the controls it
+// holds; Combo3's items are the catalogue's own country list.
 const WindowLayout& settingsWindowLayout();
 
-// The coordinate scale that the original layout gives the settings window: origin 0, 0, and the whole
+// The coordinate scale that the layout gives the settings window: origin 0, 0, and the whole
 // client area measuring this many units across and down. Kept for reference only: nothing converts
 // with it. The window's pointer coordinates are twips, as the start window's are: a drag measured in
 // these units and applied to a position in twips would move the window by under two twips at most.
