@@ -15,7 +15,10 @@ std::string folderOf(const std::string& fileName) {
         const DWORD length = GetCurrentDirectoryW(MAX_PATH, buffer);
         return length > 0 && length < MAX_PATH ? narrow(std::wstring_view(buffer, length)) : std::string(".");
     }
-    return fileName.substr(0, separator + 1);
+    // A drive's root ("D:\", "\") keeps its separator; any other folder is named without one, as
+    // the user sees it in Explorer's address bar.
+    const bool root = separator == 0 || (separator == 2 && fileName[1] == ':');
+    return fileName.substr(0, root ? separator + 1 : separator);
 }
 
 std::string systemMessage(DWORD error) {
@@ -110,6 +113,9 @@ Result<void> replaceFileAtomically(const std::string& fileName, std::string_view
     if (error == 0 &&
         !MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error = GetLastError();
+        // The temporary file beside the target was just written, so the folder is writable: a
+        // refused replacement means that another program has MMS.INI open.
+        if (error == ERROR_ACCESS_DENIED) error = ERROR_SHARING_VIOLATION;
     }
     if (error != 0) {
         DeleteFileW(temporary.c_str());
