@@ -80,7 +80,7 @@ SettingsRecord someRecord() {
     SettingsRecord record;
     record.APN = "mms";
     record.Phone1 = "0123456789";
-    record.Email1 = std::string(3000, 'e') + "@example.com";  // more than a page, so the write takes time
+    record.Email1 = std::string(3000, 'e') + "@example.com";  // large enough to need more than a page
     return record;
 }
 
@@ -252,7 +252,8 @@ TEST(WindowsReplace, ReadOnlyAttributeIsRefusedNotReplaced) {
     SetFileAttributesW(widen(target).c_str(), FILE_ATTRIBUTE_NORMAL);
     ASSERT_FALSE(written);
     EXPECT_EQ(written.error().message,
-              "Cannot write \"" + target + "\": the file is read-only. Clear its read-only setting or choose another folder.");
+              "Cannot write \"" + target +
+                  "\": the file is read-only. Clear its read-only setting or choose another folder.");
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_READONLY);
     expectOldFileAlone(folder);
 }
