@@ -121,6 +121,14 @@ int runCommandLine(const std::vector<std::string>& arguments, const Terminal& te
                       "A JSON array: country, operator key (null for a country-wide preset), for a country-wide "
                       "preset the one name the operator list offers (listedOperator), and the preset's fields");
 
+    // CLI11 would only say that a command is missing; a mistyped one deserves its name.
+    if (!arguments.empty() && !arguments.front().starts_with("-") &&
+        app.get_subcommands([&](const CLI::App* sub) { return sub->get_name() == arguments.front(); }).empty()) {
+        return usageError(terminal, app,
+                          "there is no command \"" + arguments.front() +
+                              "\"; the commands are generate, show, countries, operators, preset and presets");
+    }
+
     std::vector<const char*> argv{kProgramName.data()};
     for (const std::string& argument : arguments) argv.push_back(argument.c_str());
     try {
