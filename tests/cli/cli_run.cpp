@@ -1,5 +1,7 @@
 #include "cli_run.h"
 
+#include <gtest/gtest.h>
+
 #include <clocale>
 #include <cstdlib>
 #include <sstream>
@@ -58,9 +60,19 @@ ScopedEnvironment::~ScopedEnvironment() {
     }
 }
 
-ProgramRun parseJsonWithPython(const std::string& json, const std::string& script) {
-    const std::string program = "import json, sys\ndata = json.load(sys.stdin)\n" + script;
-    return runProgram(QX_PYTHON, {"-c", program}, {{"PYTHONIOENCODING", "utf-8"}}, json);
+nlohmann::ordered_json parsedJson(const std::string& text) {
+    try {
+        return nlohmann::ordered_json::parse(text);
+    } catch (const nlohmann::json::parse_error& error) {
+        ADD_FAILURE() << "not JSON: " << error.what() << "\n" << text;
+        return nullptr;
+    }
+}
+
+std::string textOrNone(const nlohmann::ordered_json& value) {
+    if (value.is_null()) return "None";
+    EXPECT_TRUE(value.is_string()) << value.dump();
+    return value.is_string() ? value.get<std::string>() : value.dump();
 }
 
 std::vector<std::string> linesOf(const std::string& text) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <nlohmann/json.hpp>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,9 +33,12 @@ private:
     std::vector<EnvironmentSetting> previous_;
 };
 
-// Runs a Python snippet on `json` with a real JSON parser (json.load of standard input) and
-// returns what the snippet printed, in UTF-8, or the parser's complaint with a non-zero exit.
-ProgramRun parseJsonWithPython(const std::string& json, const std::string& script);
+// Output that must be JSON, parsed by a real parser; a parse error fails the test with the
+// parser's own message and gives null.
+nlohmann::ordered_json parsedJson(const std::string& text);
+
+// A JSON value that must be a string or null: its text, or "None" for null.
+std::string textOrNone(const nlohmann::ordered_json& value);
 
 std::vector<std::string> linesOf(const std::string& text);
 
