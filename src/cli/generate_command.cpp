@@ -39,11 +39,17 @@ struct NamedValue {
 };
 
 std::vector<NamedValue> typedValues(const GenerateRequest& request) {
-    std::vector<NamedValue> values{{"--apn", &request.apn},         {"--url", &request.url},
-                                   {"--ip", &request.ip},           {"--port", &request.port},
-                                   {"--smtp-server", &request.smtpServer}, {"--smtp-port", &request.smtpPort},
-                                   {"--sender", &request.sender},   {"--password", &request.password},
-                                   {"PATH", &request.path}};
+    std::vector<NamedValue> values{
+        {"--apn", &request.apn},
+        {"--url", &request.url},
+        {"--ip", &request.ip},
+        {"--port", &request.port},
+        {"--smtp-server", &request.smtpServer},
+        {"--smtp-port", &request.smtpPort},
+        {"--sender", &request.sender},
+        {"--password", &request.password},
+        {"PATH", &request.path},
+    };
     for (const std::string& phone : request.phones) values.push_back({"--phone", &phone});
     for (const std::string& email : request.emails) values.push_back({"--email", &email});
     if (request.country) values.push_back({"--country", &*request.country});
