@@ -1,6 +1,7 @@
 // Code-page conversion for systems other than Windows, through the C library's iconv.
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <string>
 
@@ -65,6 +66,39 @@ Conversion convert(IconvHandle& cd, std::string_view input) {
     return result;
 }
 
+// iconv's tables write a few characters as look-alikes of another character: code page 932
+// turns U+00A5 YEN SIGN into the bytes of U+FFE5 FULLWIDTH YEN SIGN. A character belongs to
+// the code page only if its own bytes read back as that character, which is what
+// WC_NO_BEST_FIT_CHARS gives on Windows. Each character is tried alone, because reading
+// combines a letter and a following accent into one character (code pages 1255 and 1258).
+std::size_t firstLookAlike(std::string_view utf8, unsigned codePage) {
+    IconvHandle there(iconvName(codePage), "UTF-8");
+    IconvHandle back("UTF-8", iconvName(codePage));
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        const std::size_t start = pos;
+        decodeUtf8(utf8, pos);
+        if (static_cast<unsigned char>(utf8[start]) < 0x80) continue;
+        const std::string_view character = utf8.substr(start, pos - start);
+        iconv(there.get(), nullptr, nullptr, nullptr, nullptr);
+        iconv(back.get(), nullptr, nullptr, nullptr, nullptr);
+        const Conversion bytes = convert(there, character);
+        const Conversion reread = convert(back, bytes.output);
+        if (bytes.failedAt != std::string::npos || reread.failedAt != std::string::npos ||
+            reread.output != character) {
+            return start;
+        }
+    }
+    return std::string::npos;
+}
+
+Error notInCodePage(std::string_view utf8, std::size_t pos, unsigned codePage) {
+    const std::size_t start = pos;
+    const char32_t c = decodeUtf8(utf8, pos).value_or(U'\uFFFD');
+    return Error{"the character \"" + std::string(utf8.substr(start, pos - start)) + "\" (" + codePointName(c) +
+                 ") is not in code page " + std::to_string(codePage)};
+}
+
 Error unknownCodePage(unsigned codePage) {
     return Error{"code page " + std::to_string(codePage) + " is not available on this system"};
 }
@@ -76,12 +110,13 @@ Result<std::string> toCodePage(std::string_view utf8, unsigned codePage) {
     IconvHandle cd(iconvName(codePage), "UTF-8");
     if (!cd.valid()) return unknownCodePage(codePage);
     Conversion conversion = convert(cd, utf8);
-    if (conversion.failedAt != std::string::npos) {
-        std::size_t pos = conversion.failedAt;
-        const std::size_t start = pos;
-        const char32_t c = decodeUtf8(utf8, pos).value_or(U'\uFFFD');
-        return Error{"the character \"" + std::string(utf8.substr(start, pos - start)) + "\" (" +
-                     codePointName(c) + ") is not in code page " + std::to_string(codePage)};
+    if (conversion.failedAt != std::string::npos) return notInCodePage(utf8, conversion.failedAt, codePage);
+    const bool ascii =
+        std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) {
+        if (const std::size_t lookAlike = firstLookAlike(utf8, codePage); lookAlike != std::string::npos) {
+            return notInCodePage(utf8, lookAlike, codePage);
+        }
     }
     return std::move(conversion.output);
 }

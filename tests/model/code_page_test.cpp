@@ -25,6 +25,27 @@ TEST(CodePage, UnmappableCharacterIsAnError) {
     EXPECT_FALSE(toCodePage("Ω", 1252)) << "no best-fit look-alike";
 }
 
+// Found by the code-page fuzzer: code page 932 took "¬" and wrote the bytes of "￢".
+TEST(CodePage, LookAlikeIsAnErrorNotASubstitute) {
+    Result<std::string> bytes = toCodePage("e¬p", 932);
+    ASSERT_FALSE(bytes) << "written as bytes that read back as " << fromCodePage(bytes.value(), 932).value();
+    EXPECT_EQ(bytes.error().message, "the character \"¬\" (U+00AC) is not in code page 932");
+    EXPECT_EQ(toCodePage("¥100", 932).error().message, "the character \"¥\" (U+00A5) is not in code page 932");
+    EXPECT_EQ(toCodePage("カメラ", 932).value(), "\x83\x4A\x83\x81\x83\x89");
+    EXPECT_EQ(toCodePage("￥", 932).value(), "\x81\x8F");
+}
+
+TEST(CodePage, AccentAfterItsLetterIsWrittenAsItIs) { EXPECT_EQ(toCodePage("a\u0301", 1258).value(), "a\xEC"); }
+
+#ifndef _WIN32
+// iconv writes a letter that code page 1258 lacks as its base letter and accents, and reads
+// them back joined: such a letter is in the code page although its bytes are two characters.
+TEST(CodePage, VietnameseLetterWithTwoAccentsIsWrittenAsBaseAndAccent) {
+    EXPECT_EQ(toCodePage("Vi\u1EC7t", 1258).value(), "Vi\xEA\xF2t");
+    EXPECT_EQ(fromCodePage("Vi\xEA\xF2t", 1258).value(), "Vi\u1EC7t");
+}
+#endif
+
 TEST(CodePage, UnmappableCharacterNamesTheFieldAndWritesNothing) {
     SettingsRecord record;
     record.Email1 = "a@example.com";
