@@ -51,11 +51,13 @@ QWidget* makeWidget(const WindowLayout& window, const ControlLayout& row, QWidge
         case ControlKind::Selector: {
             auto* selector = new QComboBox(parent);
             selector->setEditable(true);
-            // Typing must never pick an item: no completion, and Return neither adds the text to
-            // the list nor picks the item that it matches.
+            // Typing must never pick an item: no completion, Return adds nothing to the list, and
+            // finishing an edit does not pick the item that the typed text matches, as QComboBox
+            // would by itself.
             selector->setCompleter(nullptr);
             selector->setInsertPolicy(QComboBox::NoInsert);
             selector->setDuplicatesEnabled(true);
+            QObject::disconnect(selector->lineEdit(), &QLineEdit::editingFinished, selector, nullptr);
             return selector;
         }
         case ControlKind::Button: {

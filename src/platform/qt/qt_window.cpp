@@ -168,7 +168,6 @@ void QtWindow::present() {
         focusFirstControl();
     }
     show();
-    raise();
     activateWindow();
 }
 
