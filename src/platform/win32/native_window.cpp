@@ -11,6 +11,7 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"QX410SetupWindow";
 constexpr wchar_t kFrameProcedureProperty[] = L"QX410.FrameProcedure";
+constexpr wchar_t kPressKeeperProperty[] = L"QX410.PressKeeper";
 constexpr int kIconResource = 1;
 // Control ids start above IDOK and IDCANCEL, which the dialog manager sends for Enter and Escape.
 constexpr int kFirstControlId = 100;
@@ -39,12 +40,27 @@ int shiftMask(WPARAM keys) {
     return ((keys & MK_SHIFT) != 0 ? 1 : 0) | ((keys & MK_CONTROL) != 0 ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
+// Replaces a control's window procedure, keeping the one it had under `property` for
+// `forward` to call.
+void subclass(HWND control, WNDPROC procedure, const wchar_t* property) {
+    SetPropW(control, property, reinterpret_cast<HANDLE>(GetWindowLongPtrW(control, GWLP_WNDPROC)));
+    SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
+}
+
+LRESULT forward(const wchar_t* property, HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto original = reinterpret_cast<WNDPROC>(GetPropW(control, property));
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        RemovePropW(control, property);
+    }
+    return CallWindowProcW(original, control, message, wParam, lParam);
+}
+
 // A frame is a group box holding its controls as child windows. A group box normally lets the
 // mouse through to the window beneath and leaves its inside unpainted; a layout frame is a
 // surface of its own, so it takes presses (which then never reach the window's drag), paints
 // its inside in its background colour and passes its controls' notifications on to the window.
 LRESULT CALLBACK frameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
-    const auto original = reinterpret_cast<WNDPROC>(GetPropW(frame, kFrameProcedureProperty));
     switch (message) {
         case WM_NCHITTEST:
             return HTCLIENT;
@@ -70,20 +86,30 @@ LRESULT CALLBACK frameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
         case WM_CTLCOLORBTN:
         case WM_CTLCOLORLISTBOX:
             return SendMessageW(GetAncestor(frame, GA_ROOT), message, wParam, lParam);
-        case WM_NCDESTROY:
-            SetWindowLongPtrW(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-            RemovePropW(frame, kFrameProcedureProperty);
+        default:
+            return forward(kFrameProcedureProperty, frame, message, wParam, lParam);
+    }
+}
+
+// Labels, frames and the picture keep a press to themselves until the last button comes up,
+// as the other controls do: a drag that begins on them never moves the window, even when the
+// pointer leaves them for the bare surface.
+LRESULT CALLBACK pressKeeperProcedure(HWND control, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_MBUTTONDOWN:
+            SetCapture(control);
+            break;
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_MBUTTONUP:
+            if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0 && GetCapture() == control) ReleaseCapture();
             break;
         default:
             break;
     }
-    return CallWindowProcW(original, frame, message, wParam, lParam);
-}
-
-void makeFrameSurface(HWND frame) {
-    const LONG_PTR original = GetWindowLongPtrW(frame, GWLP_WNDPROC);
-    SetPropW(frame, kFrameProcedureProperty, reinterpret_cast<HANDLE>(original));
-    SetWindowLongPtrW(frame, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameProcedure));
+    return forward(kPressKeeperProperty, control, message, wParam, lParam);
 }
 
 bool canHaveFocus(HWND control) {
@@ -155,7 +181,8 @@ bool NativeWindow::build(HINSTANCE instance) {
                                          fonts_->font(control.layout->font));
         mirroring_ = false;
         if (controls_[index] == nullptr) return false;
-        if (control.kind() == ControlKind::Frame) makeFrameSurface(controls_[index]);
+        if (control.kind() == ControlKind::Frame) subclass(controls_[index], frameProcedure, kFrameProcedureProperty);
+        if (!takesFocus(control.kind())) subclass(controls_[index], pressKeeperProcedure, kPressKeeperProperty);
         shownItems_[index] = control.items;
     }
     return true;
