@@ -1,0 +1,115 @@
+#include "user_input.h"
+
+#include <stdexcept>
+#include <vector>
+
+#include "waiting.h"
+
+namespace qx::test::win32 {
+namespace {
+
+void send(std::vector<INPUT> inputs) {
+    const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    if (sent != inputs.size()) throw std::runtime_error("SendInput refused the input: error " + std::to_string(GetLastError()));
+}
+
+INPUT mouse(DWORD flags, LONG x = 0, LONG y = 0) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = x;
+    input.mi.dy = y;
+    input.mi.dwFlags = flags;
+    return input;
+}
+
+INPUT key(WORD virtualKey, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = virtualKey;
+    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = flags;
+    return input;
+}
+
+INPUT character(wchar_t c, DWORD flags) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = c;
+    input.ki.dwFlags = KEYEVENTF_UNICODE | flags;
+    return input;
+}
+
+DWORD downFlag(int button) {
+    switch (button) {
+        case MK_RBUTTON: return MOUSEEVENTF_RIGHTDOWN;
+        case MK_MBUTTON: return MOUSEEVENTF_MIDDLEDOWN;
+        default: return MOUSEEVENTF_LEFTDOWN;
+    }
+}
+
+DWORD upFlag(int button) {
+    switch (button) {
+        case MK_RBUTTON: return MOUSEEVENTF_RIGHTUP;
+        case MK_MBUTTON: return MOUSEEVENTF_MIDDLEUP;
+        default: return MOUSEEVENTF_LEFTUP;
+    }
+}
+
+}  // namespace
+
+void bringToFront(HWND window) {
+    waitUntil("the program's window to come to the front", [&] {
+        if (GetForegroundWindow() == window) return true;
+        SetForegroundWindow(window);
+        return false;
+    });
+}
+
+void movePointer(POINT screen) {
+    // Absolute positions count 65536 steps across the primary screen.
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const LONG x = MulDiv(screen.x, 65535, width - 1);
+    const LONG y = MulDiv(screen.y, 65535, height - 1);
+    send({mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
+    waitUntil("the pointer to arrive", [&] {
+        POINT now{};
+        GetCursorPos(&now);
+        return now.x == screen.x && now.y == screen.y;
+    });
+}
+
+void pressButton(int button) { send({mouse(downFlag(button))}); }
+
+void releaseButton(int button) { send({mouse(upFlag(button))}); }
+
+void clickAt(POINT screen, int button) {
+    movePointer(screen);
+    send({mouse(downFlag(button)), mouse(upFlag(button))});
+}
+
+void holdKey(WORD virtualKey) { send({key(virtualKey, 0)}); }
+
+void releaseKey(WORD virtualKey) { send({key(virtualKey, KEYEVENTF_KEYUP)}); }
+
+void pressKey(WORD virtualKey, std::initializer_list<WORD> modifiers) {
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers) inputs.push_back(key(modifier, 0));
+    inputs.push_back(key(virtualKey, 0));
+    inputs.push_back(key(virtualKey, KEYEVENTF_KEYUP));
+    for (auto modifier = std::rbegin(modifiers); modifier != std::rend(modifiers); ++modifier) {
+        inputs.push_back(key(*modifier, KEYEVENTF_KEYUP));
+    }
+    send(inputs);
+}
+
+void typeText(const std::wstring& text) {
+    std::vector<INPUT> inputs;
+    for (wchar_t c : text) {
+        inputs.push_back(character(c, 0));
+        inputs.push_back(character(c, KEYEVENTF_KEYUP));
+    }
+    send(inputs);
+}
+
+}  // namespace qx::test::win32
