@@ -96,12 +96,12 @@ void setTabOrder(const std::vector<BuiltControl>& built) {
 
 }  // namespace
 
-void applyFont(QWidget& widget, const FontSpec& spec) {
-    if (spec.family.empty()) return;
-    QFont font(QString::fromUtf8(spec.family.data(), static_cast<qsizetype>(spec.family.size())));
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
+void applyFont(QWidget& widget, const FontSpec& layoutFont) {
+    if (layoutFont.family.empty()) return;
+    QFont font(QString::fromUtf8(layoutFont.family.data(), static_cast<qsizetype>(layoutFont.family.size())));
+    font.setPointSizeF(layoutFont.points);
+    font.setBold(layoutFont.bold);
+    font.setItalic(layoutFont.italic);
     widget.setFont(font);
 }
 
