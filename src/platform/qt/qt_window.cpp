@@ -15,8 +15,6 @@
 namespace qx::qt {
 namespace {
 
-const char* const kWindowIcon = ":/qx410/qx410.ico";
-
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
@@ -85,11 +83,13 @@ void showText(QWidget& widget, const Control& control) {
 
 }  // namespace
 
+QIcon programIcon() { return QIcon(QStringLiteral(":/qx410/qx410.ico")); }
+
 QtWindow::QtWindow(WindowController& controller)
     : controller_(&controller), scale_(TwipsScale::of(QGuiApplication::primaryScreen())) {
     const WindowLayout& layout = controller.model().layout();
     setObjectName(fromUtf8(layout.name));
-    setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+    setWindowIcon(programIcon());
     applyWindowBackground(*this, layout.background);
     setFixedSize(scale_.toPixelsX(layout.clientWidth), scale_.toPixelsY(layout.clientHeight));
     controls_ = buildControls(*this, layout, scale_);

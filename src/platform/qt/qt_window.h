@@ -11,7 +11,12 @@
 #include "ui/platform.h"
 #include "ui/window_controller.h"
 
+class QIcon;
+
 namespace qx::qt {
+
+// The program's icon, with its 32 and 16 pixel images.
+QIcon programIcon();
 
 // The real window of one window controller. It shows the model's controls as widgets, mirrors
 // every change of the model onto them, and forwards the user's events to the controller: items
