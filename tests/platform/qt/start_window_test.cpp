@@ -58,6 +58,7 @@ struct DragCase {
     Qt::MouseButton button;
     Qt::KeyboardModifiers modifiers;
     bool moves;
+    QPoint by = {20, 10};  // pixels: 300 twips right and 150 down
 };
 
 // Where to press: the middle of a control, or a spot of the surface that no control covers.
@@ -76,6 +77,8 @@ TEST(QtStartWindow, OnlyADragOnTheBareSurfaceWithTheLeftButtonMovesTheWindow) {
         {"Label1", Qt::LeftButton, Qt::NoModifier, false},
         {"Label2", Qt::LeftButton, Qt::NoModifier, false},
         {"Label7", Qt::LeftButton, Qt::NoModifier, false},
+        // Out of the label and on over the bare surface: the press still belongs to the label.
+        {"Label2", Qt::LeftButton, Qt::NoModifier, false, {70, 40}},
         {"Picture1", Qt::LeftButton, Qt::NoModifier, false},
         // A disabled control takes no input: the press goes to the window under it.
         {"Combo1", Qt::LeftButton, Qt::NoModifier, true},
@@ -90,14 +93,16 @@ TEST(QtStartWindow, OnlyADragOnTheBareSurfaceWithTheLeftButtonMovesTheWindow) {
         const WindowPosition before = run.platform.windowPosition(run.app.startWindow());
         const QPoint from = pressPoint(window, c.pressOn);
         QTest::mousePress(handle, c.button, c.modifiers, from);
-        // 300 twips right and 150 down. A window that follows the pointer has it back over the
-        // point that was pressed when the button comes up.
-        QTest::mouseMove(handle, from + QPoint(20, 10));
-        QTest::mouseRelease(handle, c.button, c.modifiers, c.moves ? from : from + QPoint(20, 10));
+        // A window that follows the pointer has it back over the point that was pressed when the
+        // button comes up.
+        QTest::mouseMove(handle, from + c.by);
+        QTest::mouseRelease(handle, c.button, c.modifiers, c.moves ? from : from + c.by);
         const WindowPosition expected =
-            c.moves ? WindowPosition{before.left + 300, before.top + 150} : before;
+            c.moves ? WindowPosition{before.left + 15.0f * static_cast<float>(c.by.x()),
+                                     before.top + 15.0f * static_cast<float>(c.by.y())}
+                    : before;
         EXPECT_EQ(run.platform.windowPosition(run.app.startWindow()), expected);
-        EXPECT_EQ(window.pos(), c.moves ? QPoint(353, 143) : QPoint(333, 133));
+        EXPECT_EQ(window.pos(), QPoint(333, 133) + (c.moves ? c.by : QPoint()));
         EXPECT_EQ(run.app.settingsWindow(), nullptr);
     }
 }
