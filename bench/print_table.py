@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""Prints the one table of scripts/bench from Google Benchmark's JSON output (and, when
-given, the start-up figures), each figure beside the goal it is held to."""
+"""Prints the one table of scripts/bench from Google Benchmark's JSON output and, when given,
+the start-up figures of bench/startup/measure-startup, each figure beside the goal it is held to.
+    print_table.py CORE_JSON [STARTUP_TSV]"""
 import json
 import os
 import platform
@@ -55,6 +56,54 @@ def duration(seconds):
     return f"{seconds:.2f} s"
 
 
+def median(values):
+    values = sorted(values)
+    middle = len(values) // 2
+    return values[middle] if len(values) % 2 else (values[middle - 1] + values[middle]) / 2
+
+
+def megabytes(kib):
+    return f"{kib / 1024:.1f} MB"
+
+
+def startup(path, add):
+    """The rows of bench/startup/measure-startup's figures: per toolkit the median time until
+    the start window is mapped and the median peak RSS, each against the least program of the
+    same toolkit, then the size of each executable."""
+    starts = {}
+    sizes = []
+    with open(path) as f:
+        for line in f:
+            parts = line.rstrip("\n").split("\t")
+            if parts[0] == "start" and len(parts) == 5:
+                starts.setdefault(parts[1], {}).setdefault(parts[2], []).append((float(parts[3]), int(parts[4])))
+            elif parts[0] == "size" and len(parts) == 5:
+                sizes.append((parts[1], parts[2], int(parts[3]), int(parts[4])))
+    for group, runs in starts.items():
+        if "real" not in runs or "minimal" not in runs:
+            continue
+        real_time = median([t for t, _ in runs["real"]])
+        minimal_time = median([t for t, _ in runs["minimal"]])
+        ratio = real_time / minimal_time
+        add(f"{group}: start window mapped, against a minimal window ({len(runs['real'])} runs each)",
+            f"{ratio:.2f} × ({duration(real_time)} against {duration(minimal_time)})", "≤ 1.2 ×",
+            "met" if ratio <= 1.2 else "MISSED")
+        real_rss = median([k for _, k in runs["real"]])
+        minimal_rss = median([k for _, k in runs["minimal"]])
+        more = real_rss - minimal_rss
+        add(f"{group}: peak RSS, against the minimal window",
+            f"{megabytes(real_rss)} against {megabytes(minimal_rss)} (+{megabytes(more)})", "≤ + 10 MB",
+            "met" if more <= 10 * 1024 else "MISSED")
+    for group, name, built, stripped in sizes:
+        group = group.split(",")[0]
+        windows = group.startswith("Windows")
+        verdict = lambda size: ("met" if size <= 2 * 1024 * 1024 else "MISSED") if windows else ""
+        goal = "≤ 2 MB" if windows else ""
+        add(f"{group}: size of {name} as built", megabytes(built / 1024), goal, verdict(built))
+        add(f"{group}: size of {name} without debug information (strip)", megabytes(stripped / 1024), goal,
+            verdict(stripped))
+
+
 def main():
     figures = medians(sys.argv[1])
     rows = []
@@ -99,14 +148,10 @@ def main():
     timed("Code-page conversion of a full record, Chinese (936)", "BM_EncodeRecord/chinese_936")
 
     for path in sys.argv[2:]:
-        with open(path) as f:
-            for line in f:
-                parts = line.rstrip("\n").split("\t")
-                if len(parts) >= 2:
-                    add(*(parts + ["", ""])[:4])
+        startup(path, add)
 
     print(f"Machine: {machine()}")
-    print("Medians of alternated repetitions, wall-clock time.")
+    print("Medians of alternated repetitions, wall-clock time; start-up under an Xvfb of its own.")
     widths = [max(len(row[i]) for row in rows + [("Figure", "Value", "Goal", "")]) for i in range(4)]
     header = ("Figure", "Value", "Goal", "")
     for row in [header] + rows:
