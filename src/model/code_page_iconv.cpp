@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "model/code_page.h"
 #include "model/utf8.h"
@@ -29,6 +31,24 @@ private:
 };
 
 std::string iconvName(unsigned codePage) { return "CP" + std::to_string(codePage); }
+
+// Opening a converter costs more than converting a field, and "Generate" converts eighteen:
+// each thread keeps the converters it opened, reset to their initial state on every use.
+IconvHandle& converter(const std::string& to, const std::string& from) {
+    struct Entry {
+        std::string to, from;
+        std::unique_ptr<IconvHandle> handle;
+    };
+    thread_local std::vector<Entry> open;
+    for (Entry& entry : open) {
+        if (entry.to == to && entry.from == from) {
+            if (entry.handle->valid()) iconv(entry.handle->get(), nullptr, nullptr, nullptr, nullptr);
+            return *entry.handle;
+        }
+    }
+    open.push_back({to, from, std::make_unique<IconvHandle>(to, from)});
+    return *open.back().handle;
+}
 
 struct Conversion {
     std::string output;
@@ -72,8 +92,8 @@ Conversion convert(IconvHandle& cd, std::string_view input) {
 // WC_NO_BEST_FIT_CHARS gives on Windows. Each character is tried alone, because reading
 // combines a letter and a following accent into one character (code pages 1255 and 1258).
 std::size_t firstLookAlike(std::string_view utf8, unsigned codePage) {
-    IconvHandle there(iconvName(codePage), "UTF-8");
-    IconvHandle back("UTF-8", iconvName(codePage));
+    IconvHandle& there = converter(iconvName(codePage), "UTF-8");
+    IconvHandle& back = converter("UTF-8", iconvName(codePage));
     std::size_t pos = 0;
     while (pos < utf8.size()) {
         const std::size_t start = pos;
@@ -107,7 +127,7 @@ Error unknownCodePage(unsigned codePage) {
 
 Result<std::string> toCodePage(std::string_view utf8, unsigned codePage) {
     if (!isValidUtf8(utf8)) return Error{"the text is not valid UTF-8"};
-    IconvHandle cd(iconvName(codePage), "UTF-8");
+    IconvHandle& cd = converter(iconvName(codePage), "UTF-8");
     if (!cd.valid()) return unknownCodePage(codePage);
     Conversion conversion = convert(cd, utf8);
     if (conversion.failedAt != std::string::npos) return notInCodePage(utf8, conversion.failedAt, codePage);
@@ -122,7 +142,7 @@ Result<std::string> toCodePage(std::string_view utf8, unsigned codePage) {
 }
 
 Result<std::string> fromCodePage(std::string_view bytes, unsigned codePage) {
-    IconvHandle cd("UTF-8", iconvName(codePage));
+    IconvHandle& cd = converter("UTF-8", iconvName(codePage));
     if (!cd.valid()) return unknownCodePage(codePage);
     Conversion conversion = convert(cd, bytes);
     if (conversion.failedAt != std::string::npos) {
