@@ -332,6 +332,11 @@ TEST(Win32FrontEnd, ExitReturnsToTheStartWindowWhereItWasAndTheSettingsWindowReo
     });
 
     HWND first = driver.openSettings();
+    // The settings window's pointer positions are twips as well, so it follows the pointer too.
+    const POINT opened = cornerOf(first);
+    dragBy(first, {6, 6}, {-3, 14});
+    waitUntil("the settings window to follow the pointer",
+              [&] { return cornerOf(first).x == opened.x - 3 && cornerOf(first).y == opened.y + 14; });
     driver.typeInto("Text7", L"12345");
     driver.pick("Combo2", "Manual");
     driver.clickSettings("Command3");

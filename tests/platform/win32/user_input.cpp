@@ -66,13 +66,15 @@ void bringToFront(HWND window) {
 }
 
 void movePointer(POINT screen) {
-    // Absolute positions count 65536 steps across the primary screen.
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    const LONG x = MulDiv(screen.x, 65535, width - 1);
-    const LONG y = MulDiv(screen.y, 65535, height - 1);
+    // Absolute positions count 65536 steps across the primary screen, and the system takes
+    // the pixel that a step falls in: aim at the first step of the wanted pixel.
+    const auto steps = [](LONG pixel, int size) {
+        return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + size - 1) / size);
+    };
+    const LONG x = steps(screen.x, GetSystemMetrics(SM_CXSCREEN));
+    const LONG y = steps(screen.y, GetSystemMetrics(SM_CYSCREEN));
     send({mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
-    waitUntil("the pointer to arrive", [&] {
+    waitUntil("the pointer to arrive at " + std::to_string(screen.x) + ", " + std::to_string(screen.y), [&] {
         POINT now{};
         GetCursorPos(&now);
         return now.x == screen.x && now.y == screen.y;
