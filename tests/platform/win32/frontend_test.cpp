@@ -242,6 +242,10 @@ TEST(Win32FrontEnd, ManualShowsTheMmsFieldsWhileTypingAModeRunsNothing) {
 
     driver.pick("Combo3", "Canada");
     driver.pick("Combo2", "Manual");
+    waitUntil("the MMS fields to show", [&] {
+        return std::all_of(mmsFields.begin(), mmsFields.end(),
+                           [&](std::string_view field) { return isShown(driver.settingsControl(field)); });
+    });
     for (std::string_view field : mmsFields) {
         EXPECT_TRUE(isShown(driver.settingsControl(field))) << field;
         EXPECT_TRUE(isEnabled(driver.settingsControl(field))) << field;
@@ -255,7 +259,7 @@ TEST(Win32FrontEnd, ManualShowsTheMmsFieldsWhileTypingAModeRunsNothing) {
 
     driver.typeInto("Text1", L"internet.example");
     driver.pick("Combo2", "Auto");
-    EXPECT_FALSE(isShown(driver.settingsControl("Text1")));
+    waitUntil("the APN field to hide", [&] { return !isShown(driver.settingsControl("Text1")); });
     EXPECT_EQ(textOf(driver.settingsControl("Text1")), "internet.example");
     EXPECT_TRUE(isEnabled(driver.settingsControl("Combo3")));
     pressKey(VK_ESCAPE);

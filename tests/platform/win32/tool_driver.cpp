@@ -104,6 +104,11 @@ void ToolDriver::pick(std::string_view name, std::string_view item) {
     for (; position < target; ++position) pressKey(VK_DOWN);
     for (; position > target; --position) pressKey(VK_UP);
     waitUntil(std::string(name) + " to show \"" + std::string(item) + "\"", [&] { return textOf(selector) == item; });
+    // The text shows while the key that picked it is still being handled, and the selector's
+    // step runs inside that handling. A message sent to the program is answered only once its
+    // thread asks for messages again, so the answer means the step has run.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(selector, CB_GETCURSEL, 0, 0, SMTO_NORMAL, 60'000, &ignored);
 }
 
 std::string ToolDriver::closeMessageBox() {
