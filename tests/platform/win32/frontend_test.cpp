@@ -134,8 +134,13 @@ TEST(Win32FrontEnd, TheStartWindowOpensWhereTheLoadStepPutsItWithThePicture) {
     // The window's bare surface in the highlight colour; the picture's blue field at the box's
     // corner, and the box cut off where the picture would go on.
     const POINT surface = clientCorner(start);
-    EXPECT_EQ(screenPixel({surface.x + 10, surface.y + 10}), GetSysColor(COLOR_HIGHLIGHT));
     const POINT box = screenPointOf(start, startWindowLayout(), "Picture1", 0, 0);
+    // The window is found as soon as it is mapped, which can be before its first paint.
+    waitUntil("the start window and its picture to be painted", [&] {
+        return screenPixel({surface.x + 10, surface.y + 10}) == GetSysColor(COLOR_HIGHLIGHT) &&
+               closeTo(screenPixel({box.x + 2, box.y + 2}), RGB(0, 0, 255), 24);
+    });
+    EXPECT_EQ(screenPixel({surface.x + 10, surface.y + 10}), GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_TRUE(closeTo(screenPixel({box.x + 2, box.y + 2}), RGB(0, 0, 255), 24));
     const int boxWidth = pixels(findControlLayout(startWindowLayout(), "Picture1")->width);
     EXPECT_EQ(screenPixel({box.x + boxWidth + 2, box.y + 2}), GetSysColor(COLOR_HIGHLIGHT));
