@@ -6,6 +6,7 @@
 #include "catalogue/operator_catalogue.h"
 #include "model/config_file_writer.h"
 #include "support/temp_dir.h"
+#include "support/typical_run.h"
 #include "ui/headless_run.h"
 #include "ui/start/start_layout.h"
 
@@ -22,33 +23,15 @@ TEST(Application, TheRoadOfATypicalRun) {
     EXPECT_EQ(run.platform.position("Form1"), (WindowPosition{5000, 2000}));
 
     Form5& window = run.openSettings();
-    pick(window, "Combo3", "Italy");
+    pick(window, "Combo3", test::kTypicalRunCountry);
     EXPECT_EQ(window.model().text("Combo4"), "TIM");
-    window.textEdited("Text7", "+39 333 1234567");
-    window.textEdited("Text8", "0123");
-    window.textEdited("Text12", "me@example.it");
-    window.textEdited("Text20", "smtp.example.it");
-    window.textEdited("Text21", "25");
-    window.textEdited("Text19", "camera@example.it");
-    window.textEdited("Text18", "pass word");
+    for (const test::TypedValue& typed : test::kTypicalRunTyping) window.textEdited(typed.control, typed.text);
     run.platform.answerFolderBrowser(dir.path().string());
     window.clicked("Command4");
     window.clicked("Command2");
     EXPECT_EQ(run.platform.messages, std::vector<std::string>{"Create configure file success."});
 
-    const OperatorPreset& tim = *findPreset("Italy", "TIM");
-    SettingsRecord expected;
-    expected.URL = tim.url;
-    expected.APN = tim.apn;
-    expected.IP = tim.ip;
-    expected.Port = tim.port;
-    expected.Phone1 = "+39 333 1234567";
-    expected.Phone2 = "0123";
-    expected.Email1 = "me@example.it";
-    expected.Server = "smtp.example.it";
-    expected.ePort = "25";
-    expected.Sender = "camera@example.it";
-    expected.Password = "pass word";
+    const SettingsRecord expected = test::typicalRunRecord();
     EXPECT_EQ(test::readBytes(dir.file("MMS.INI")), formatConfigurationFile(expected));
 
     run.app.settingsWindow()->keyPress(kEscapeKey);

@@ -10,6 +10,7 @@
 #include "model/config_file_writer.h"
 #include "qt_run.h"
 #include "support/temp_dir.h"
+#include "support/typical_run.h"
 
 namespace qx::qt {
 namespace {
@@ -33,22 +34,18 @@ TEST(QtTypicalRun, FromStartUpToAWrittenFile) {
     EXPECT_FALSE(run.startWindow().isVisible()) << "the link hides the start window";
 
     QComboBox& country = QtRun::widget<QComboBox>(window, "Combo3");
-    ASSERT_TRUE(test::pickWithKeyboard(country, "Italy"));
+    ASSERT_TRUE(test::pickWithKeyboard(country, qx::test::kTypicalRunCountry));
     QComboBox& operators = QtRun::widget<QComboBox>(window, "Combo4");
     EXPECT_EQ(operators.currentText(), "TIM") << "the default operator is shown";
-    const CountryOperators& italy = *findCountry("Italy");
+    const CountryOperators& italy = *findCountry(qx::test::kTypicalRunCountry);
     ASSERT_EQ(operators.count(), static_cast<int>(italy.operators.size()));
     for (int i = 0; i < operators.count(); ++i) {
         EXPECT_EQ(operators.itemText(i).toStdString(), italy.operators[static_cast<std::size_t>(i)]);
     }
 
-    type(window, "Text7", "+39 333 1234567");
-    type(window, "Text8", "0123");
-    type(window, "Text12", "me@example.it");
-    type(window, "Text20", "smtp.example.it");
-    type(window, "Text21", "25");
-    type(window, "Text19", "camera@example.it");
-    type(window, "Text18", "pass word");
+    for (const qx::test::TypedValue& typed : qx::test::kTypicalRunTyping) {
+        type(window, typed.control, QString::fromUtf8(typed.text));
+    }
 
     run.folderAnswers.push_back(QString::fromStdString(dir.path().string()));
     QTest::mouseClick(&QtRun::widget<QPushButton>(window, "Command4"), Qt::LeftButton);
@@ -64,19 +61,7 @@ TEST(QtTypicalRun, FromStartUpToAWrittenFile) {
     EXPECT_TRUE(run.messages[0].onlyOk);
     EXPECT_TRUE(run.messages[0].modal);
 
-    const OperatorPreset& tim = *findPreset("Italy", "TIM");
-    SettingsRecord expected;
-    expected.URL = tim.url;
-    expected.APN = tim.apn;
-    expected.IP = tim.ip;
-    expected.Port = tim.port;
-    expected.Phone1 = "+39 333 1234567";
-    expected.Phone2 = "0123";
-    expected.Email1 = "me@example.it";
-    expected.Server = "smtp.example.it";
-    expected.ePort = "25";
-    expected.Sender = "camera@example.it";
-    expected.Password = "pass word";
+    const SettingsRecord expected = qx::test::typicalRunRecord();
     EXPECT_EQ(qx::test::readBytes(dir.file("MMS.INI")), formatConfigurationFile(expected));
 
     QTest::keyClick(&QtRun::widget<QLineEdit>(window, "Text18"), Qt::Key_Escape);
