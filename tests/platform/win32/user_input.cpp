@@ -73,12 +73,27 @@ void movePointer(POINT screen) {
     };
     const LONG x = steps(screen.x, GetSystemMetrics(SM_CXSCREEN));
     const LONG y = steps(screen.y, GetSystemMetrics(SM_CYSCREEN));
-    send({mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
-    waitUntil("the pointer to arrive at " + std::to_string(screen.x) + ", " + std::to_string(screen.y), [&] {
+    const auto arrived = [&] {
         POINT now{};
         GetCursorPos(&now);
         return now.x == screen.x && now.y == screen.y;
-    });
+    };
+    // On a busy machine Wine now and then drops a move; the same absolute move again is harmless
+    // (a drag keeps the pressed point under the pointer), so it is sent again until it lands.
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    for (;;) {
+        send({mouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, x, y)});
+        try {
+            waitUntil("the pointer to arrive", arrived, std::chrono::milliseconds(1000));
+            return;
+        } catch (const WaitExpired&) {
+            if (std::chrono::steady_clock::now() > deadline) {
+                throw WaitExpired("timed out after " + std::to_string(kPatience.count() / 1000) +
+                                  " s waiting for the pointer to arrive at " + std::to_string(screen.x) + ", " +
+                                  std::to_string(screen.y));
+            }
+        }
+    }
 }
 
 void pressButton(int button) { send({mouse(downFlag(button))}); }
